@@ -1,0 +1,7 @@
+#include "InstallerState.h"
+
+namespace config {
+
+InstallerStateValues InstallerState;
+
+} // namespace config

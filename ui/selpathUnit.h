@@ -1,0 +1,13 @@
+#pragma once
+// The folder selection window.
+#include "platform/Form.h"
+
+#include <string>
+
+class TselpathForm : public platform::Form {
+  public:
+    TselpathForm();
+
+};
+
+extern TselpathForm *selpathForm;
