@@ -1,0 +1,7 @@
+#include "RunState.h"
+
+namespace extract {
+
+RunStateValues RunState;
+
+} // namespace extract

@@ -1,0 +1,26 @@
+#pragma once
+// The program's six windows, created once per test executable in the order
+// start-up uses, with message boxes captured instead of shown.
+#include "platform/Dialogs.h"
+
+#include <QPoint>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Creates Form1 ... Form5 and selpathForm (first call only) and shows the main
+// window, as the event loop would.
+void EnsureWindowSet();
+
+// Message boxes shown since the last call to CaptureBoxes(), which starts
+// capturing them (they are answered at once).
+std::vector<platform::MessageBoxRecord> &CapturedBoxes();
+void CaptureBoxes();
+
+// Real pointer movement and presses on a widget (at its centre by default).
+void MoveOver(QWidget *widget, QPoint at = QPoint(-1, -1));
+void PressOn(QWidget *widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(-1, -1));
+
+} // namespace testsupport
