@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -154,7 +153,9 @@ TForm4::TForm4() {
     Memo1->setFocus();
 }
 
-void TForm4::SetOpenFunction(OpenFunction open) { OpenHook() = std::move(open); }
+void TForm4::SetOpenFunction(OpenFunction open) {
+    OpenHook() = std::move(open);
+}
 
 void TForm4::LoadFile(const std::string &path) {
     QString text;
@@ -167,13 +168,13 @@ void TForm4::LoadFile(const std::string &path) {
     } catch (const std::bad_alloc &) {
         throw platform::Failure("Text exceeds memo capacity");
     }
+    // A new text puts the caret and both scroll bars back at the start.
     Memo1->setPlainText(text);
-    Memo1->moveCursor(QTextCursor::Start);
-    Memo1->verticalScrollBar()->setValue(0);
-    Memo1->horizontalScrollBar()->setValue(0);
 }
 
-void TForm4::Exit1Click() { Close(); }
+void TForm4::Exit1Click() {
+    Close();
+}
 
 bool TForm4::FormKeyDown(int key, Qt::KeyboardModifiers) {
     if (key != Qt::Key_Escape)
@@ -186,12 +187,14 @@ void TForm4::FormShow() {
     if (shownBefore_)
         return;
     shownBefore_ = true;
-    // Centred on the screen, but never with the title bar above the top of
-    // the work area, where the user could not reach it.
+    // The frame is centred on the screen (as far as the window system has
+    // told its size yet), but never with the title bar above the top of the
+    // work area, where the user could not reach it.
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect full = screen->geometry();
     const QRect work = screen->availableGeometry();
-    const int left = full.x() + (full.width() - width()) / 2;
-    const int top = full.y() + (full.height() - height()) / 2;
+    const QSize outer = frameGeometry().size();
+    const int left = full.x() + (full.width() - outer.width()) / 2;
+    const int top = full.y() + (full.height() - outer.height()) / 2;
     move(std::max(left, work.left()), std::max(top, work.top()));
 }

@@ -18,8 +18,8 @@ class TForm4 : public platform::Form {
     TForm4();
 
     QMenuBar *MainMenu1;
-    QMenu *File1;     // "&File"
-    QAction *Exit1;   // "&Close"
+    QMenu *File1;   // "&File"
+    QAction *Exit1; // "&Close"
     QPlainTextEdit *Memo1;
     QStatusBar *StatusBar1;
 

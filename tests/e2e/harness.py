@@ -132,7 +132,10 @@ class ReleaseCase(unittest.TestCase):
             self.proc.kill()
             self.proc.wait()
         self.screen.close()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        if os.environ.get("QVX_KEEP_E2E"):
+            print("kept", self.folder)
+        else:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
     def write(self, name, data):
         path = os.path.join(self.release, name)
