@@ -65,7 +65,9 @@ int ProcessFile(ArchiveHandle handle, int operation, char *destPath, char *destN
     return RARProcessFile(handle, operation, destPath, destName);
 }
 
-int Close(ArchiveHandle handle) { return RARCloseArchive(handle); }
+int Close(ArchiveHandle handle) {
+    return RARCloseArchive(handle);
+}
 
 } // namespace
 

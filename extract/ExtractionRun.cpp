@@ -53,7 +53,9 @@ int ExtractEntries(const ArchiveLibrary &library, ArchiveHandle handle, std::str
 
 } // namespace
 
-void RunExtraction(ProgressView &view) { RunExtraction(view, UnrarLibrary()); }
+void RunExtraction(ProgressView &view) {
+    RunExtraction(view, UnrarLibrary());
+}
 
 void RunExtraction(ProgressView &view, const ArchiveLibrary &library) {
     RunState.View = &view;

@@ -14,8 +14,8 @@ int OnProcessData(unsigned char *, int size) {
         // No size to take a share of (an entry whose header gives 0): the bar
         // stays where it is rather than jump on a division by zero.
         if (RunState.EntrySize != 0)
-            RunState.PercentDone += static_cast<double>(size) /
-                                    static_cast<double>(RunState.EntrySize) * 100.0;
+            RunState.PercentDone +=
+                static_cast<double>(size) / static_cast<double>(RunState.EntrySize) * 100.0;
     } else {
         RunState.PercentDone += size;
     }

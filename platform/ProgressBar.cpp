@@ -1,24 +1,37 @@
 #include "ProgressBar.h"
 
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionProgressBar>
 #include <algorithm>
 
 namespace platform {
 
 ProgressBar::ProgressBar(QWidget *parent, QRect geometry, int minimum, int maximum, int position)
-    : QProgressBar(parent) {
+    : QWidget(parent), minimum_(minimum), maximum_(maximum) {
     setGeometry(geometry);
-    setRange(minimum, maximum);
-    setTextVisible(false);
     SetPosition(position);
 }
 
 void ProgressBar::SetPosition(int position) {
     position_ = static_cast<int>(static_cast<unsigned>(position) & 0xFFFFu);
-    // QProgressBar ignores values outside its range; clamp so that a
-    // position past the maximum reads as a full bar.
-    const int shown = std::clamp(position_, minimum(), maximum());
-    if (shown != value())
-        setValue(shown);
+    const int shown = std::clamp(position_, minimum_, maximum_);
+    if (shown == shown_)
+        return;
+    shown_ = shown;
+    update();
+}
+
+void ProgressBar::paintEvent(QPaintEvent *) {
+    QStyleOptionProgressBar option;
+    option.initFrom(this);
+    option.minimum = minimum_;
+    option.maximum = maximum_;
+    option.progress = shown_;
+    option.textVisible = false;
+    option.state |= QStyle::State_Horizontal;
+    QPainter painter(this);
+    style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
 }
 
 } // namespace platform

@@ -1,19 +1,34 @@
 #pragma once
 // A progress bar that takes a position the classic way: the low 16 bits of the
 // value as an unsigned number, anything above the maximum shown as full.
-#include <QProgressBar>
+//
+// It paints only when the event loop next paints (never synchronously), so a
+// caller that moves it for every block of data pays for one paint per frame,
+// not one per move.
+#include <QWidget>
 
 namespace platform {
 
-class ProgressBar : public QProgressBar {
+class ProgressBar : public QWidget {
   public:
     ProgressBar(QWidget *parent, QRect geometry, int minimum, int maximum, int position);
+
     void SetPosition(int position);
     // The position as the bar holds it (after the 16-bit rule).
     int Position() const { return position_; }
+    // What the bar shows: the position held within minimum and maximum.
+    int value() const { return shown_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
 
   private:
+    int minimum_;
+    int maximum_;
     int position_ = 0;
+    int shown_ = 0;
 };
 
 } // namespace platform

@@ -41,7 +41,8 @@ void Link(const std::string &target, const std::string &at) {
 void AddRenamed(const TempFolder &temp, const std::string &relativeName,
                 const std::string &storedName) {
     AddToArchive(
-        temp, "stage", [&](const std::string &root) { WriteBytes(root + "/" + relativeName, "evil\n"); },
+        temp, "stage",
+        [&](const std::string &root) { WriteBytes(root + "/" + relativeName, "evil\n"); },
         "'" + relativeName + "'");
     std::string bytes = ReadBytes(temp / "archive.rar");
     ASSERT_EQ(ReplaceInHeaders(bytes, relativeName, storedName), 1);
@@ -65,7 +66,9 @@ TEST(ExtractSafety, NoEntryIsWrittenOutsideTheDestination) {
         {"a stored path starting with ../",
          [](const TempFolder &temp) { AddRenamed(temp, "aa/evil.txt", "../evil.txt"); }},
         {"a stored path climbing out through aa/../../",
-         [](const TempFolder &temp) { AddRenamed(temp, "aa/bb/cc/evil.txt", "aa/../../evil.txt"); }},
+         [](const TempFolder &temp) {
+             AddRenamed(temp, "aa/bb/cc/evil.txt", "aa/../../evil.txt");
+         }},
         {"an absolute stored path into a folder beside the destination",
          [](const TempFolder &temp) {
              const std::string absolute = temp / "outside/abs.txt";
@@ -73,22 +76,31 @@ TEST(ExtractSafety, NoEntryIsWrittenOutsideTheDestination) {
          }},
         {"a relative link to ../outside, then an entry written through it",
          [](const TempFolder &temp) {
-             AddToArchive(temp, "stage1", [](auto &root) { Link("../outside", root + "/link"); }, "link");
-             AddToArchive(temp, "stage2", [](auto &root) { WriteBytes(root + "/link/evil.txt", "evil\n"); },
-                          "link/evil.txt");
+             AddToArchive(
+                 temp, "stage1", [](auto &root) { Link("../outside", root + "/link"); }, "link");
+             AddToArchive(
+                 temp, "stage2", [](auto &root) { WriteBytes(root + "/link/evil.txt", "evil\n"); },
+                 "link/evil.txt");
          }},
         {"an absolute link to the outside folder, then an entry written through it",
          [](const TempFolder &temp) {
-             AddToArchive(temp, "stage1", [&](auto &root) { Link(temp / "outside", root + "/link"); }, "link");
-             AddToArchive(temp, "stage2", [](auto &root) { WriteBytes(root + "/link/evil.txt", "evil\n"); },
-                          "link/evil.txt");
+             AddToArchive(
+                 temp, "stage1", [&](auto &root) { Link(temp / "outside", root + "/link"); },
+                 "link");
+             AddToArchive(
+                 temp, "stage2", [](auto &root) { WriteBytes(root + "/link/evil.txt", "evil\n"); },
+                 "link/evil.txt");
          }},
         {"two links to .. chained (x/b, then x/b/b2), then an entry through both",
          [](const TempFolder &temp) {
-             AddToArchive(temp, "stage1", [](auto &root) { Link("..", root + "/x/b"); }, "x/b");
-             AddToArchive(temp, "stage2", [](auto &root) { Link("..", root + "/x/b/b2"); }, "x/b/b2");
-             AddToArchive(temp, "stage3", [](auto &root) { WriteBytes(root + "/x/b/b2/evil.txt", "evil\n"); },
-                          "x/b/b2/evil.txt");
+             AddToArchive(
+                 temp, "stage1", [](auto &root) { Link("..", root + "/x/b"); }, "x/b");
+             AddToArchive(
+                 temp, "stage2", [](auto &root) { Link("..", root + "/x/b/b2"); }, "x/b/b2");
+             AddToArchive(
+                 temp, "stage3",
+                 [](auto &root) { WriteBytes(root + "/x/b/b2/evil.txt", "evil\n"); },
+                 "x/b/b2/evil.txt");
          }},
     };
     for (const EscapeRow &row : rows) {

@@ -1,6 +1,6 @@
 // The two library callbacks, called directly on a prepared run state.
-#include "RecordingView.h"
 #include "extract/ProgressCallbacks.h"
+#include "RecordingView.h"
 #include "extract/RunState.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +33,12 @@ TEST(ExtractProgress, BlocksMoveTheBarByTheirShareOfTheEntry) {
         {"empty block leaves the share", 1000, {500, 0}, false, {50, 50}, 50.0},
         {"negative block is subtracted unscaled", 1000, {500, -5}, false, {50, 45}, 45.0},
         {"entry of size 0 takes no share", 0, {700, 300}, false, {0, 0}, 0.0},
-        {"4 GiB entry in 1 GiB blocks", 4LL << 30, {1 << 30, 1 << 30, 1 << 30, 1 << 30},
-         false, {25, 50, 75, 100}, 100.0},
+        {"4 GiB entry in 1 GiB blocks",
+         4LL << 30,
+         {1 << 30, 1 << 30, 1 << 30, 1 << 30},
+         false,
+         {25, 50, 75, 100},
+         100.0},
         {"abort still moves the bar", 1000, {250, 250}, true, {25, 50}, 50.0},
     };
     for (const DataRow &row : rows) {
@@ -66,9 +70,8 @@ TEST(ExtractProgress, AbortDeliveredByThePumpStopsThatSameBlock) {
 
 TEST(ExtractProgress, BarPositionRoundsHalvesToEvenAndStaysInRange) {
     const std::vector<std::pair<double, int>> rows = {
-        {0.5, 0},     {1.5, 2},      {2.5, 2},       {99.5, 100},     {100.5, 100},
-        {0.49, 0},    {0.51, 1},     {-0.5, 0},      {-1.5, -2},      {-2.5, -2},
-        {1e12, INT_MAX}, {-1e12, INT_MIN},
+        {0.5, 0},  {1.5, 2},  {2.5, 2},   {99.5, 100}, {100.5, 100},    {0.49, 0},
+        {0.51, 1}, {-0.5, 0}, {-1.5, -2}, {-2.5, -2},  {1e12, INT_MAX}, {-1e12, INT_MIN},
     };
     for (const auto &[percent, expected] : rows)
         EXPECT_EQ(BarPosition(percent), expected) << "percent " << percent;

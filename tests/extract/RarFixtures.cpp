@@ -25,8 +25,11 @@ TempFolder::~TempFolder() {
 }
 
 bool RunRar(const std::string &folder, const std::string &arguments) {
-    const std::string command =
-        "cd '" + folder + "' && '" QVX_RAR_PROGRAM "' " + arguments + " -idq >/dev/null";
+    // rar reads names from the disk with the locale's character set; under
+    // "C" it would store non-ASCII names in a private mapping rather than as
+    // the Unicode text a release archive holds.
+    const std::string command = "cd '" + folder + "' && LC_ALL=C.UTF-8 '" QVX_RAR_PROGRAM "' " +
+                                arguments + " -idq >/dev/null";
     return std::system(command.c_str()) == 0;
 }
 

@@ -103,13 +103,11 @@ class ScriptedRun : public ::testing::Test {
 };
 
 TEST_F(ScriptedRun, MakesTheLibraryCallsInOrderWithTheRunsArguments) {
-    script.entries = {{"docs/readme.txt", 1000, 0, 0, {250, 250, 500}},
-                      {"docs", 0, 0, 0}};
+    script.entries = {{"docs/readme.txt", 1000, 0, 0, {250, 250, 500}}, {"docs", 0, 0, 0}};
     Run();
-    EXPECT_EQ(script.calls,
-              (std::vector<std::string>{"open", "set volume proc", "set data proc", "read header",
-                                        "process", "read header", "process", "read header",
-                                        "close"}));
+    EXPECT_EQ(script.calls, (std::vector<std::string>{"open", "set volume proc", "set data proc",
+                                                      "read header", "process", "read header",
+                                                      "process", "read header", "close"}));
     EXPECT_EQ(script.openedName, "/media/rel/data.rar");
     EXPECT_EQ(script.openedMode, 1u);
     EXPECT_EQ(script.volumeProc, &OnChangeVolume);
@@ -117,9 +115,9 @@ TEST_F(ScriptedRun, MakesTheLibraryCallsInOrderWithTheRunsArguments) {
     EXPECT_EQ(script.operations, (std::vector<int>{2, 2}));
     EXPECT_EQ(script.destinations, std::vector<std::string>(2, "/home/user/Games"));
     EXPECT_TRUE(script.destNameAlwaysNull);
-    EXPECT_EQ(view.Log, (std::vector<std::string>{"title: Installing - (data.rar)",
-                                                  "entry: readme.txt", "entry: docs",
-                                                  "title: Done!"}));
+    EXPECT_EQ(view.Log,
+              (std::vector<std::string>{"title: Installing - (data.rar)", "entry: readme.txt",
+                                        "entry: docs", "title: Done!"}));
     // The entry's blocks, then a reset after each following header read.
     EXPECT_EQ(view.BarPositions, (std::vector<int>{25, 50, 100, 0, 0}));
     EXPECT_EQ(view.Pumps, 2 + 3);
@@ -142,6 +140,7 @@ TEST_F(ScriptedRun, OpenFailureShowsItsMessageAndLeavesTheArchiveAlone) {
     for (const auto &[code, message] : rows) {
         SCOPED_TRACE("open result " + std::to_string(code));
         SetUp();
+        script.openResult = code;
         RecordingView failed;
         RunExtraction(failed, ScriptedLibrary);
         EXPECT_EQ(failed.Log, message.empty() ? std::vector<std::string>{}
@@ -152,11 +151,20 @@ TEST_F(ScriptedRun, OpenFailureShowsItsMessageAndLeavesTheArchiveAlone) {
 
 TEST_F(ScriptedRun, EntryWithDataFailingShowsItsMessageAndEndsTheLoop) {
     const std::vector<std::pair<int, std::string>> rows = {
-        {12, "CRC error"},          {13, "Bad volume"},       {14, "Unknown archive format"},
-        {15, "Volume open error"},  {16, "File create error"}, {17, "File close error"},
-        {18, "Read error"},         {19, "Write error"},      {11, ""},
-        {20, ""},                   {21, ""},                 {10, ""},
-        {1, ""},                    {-1, ""},
+        {12, "CRC error"},
+        {13, "Bad volume"},
+        {14, "Unknown archive format"},
+        {15, "Volume open error"},
+        {16, "File create error"},
+        {17, "File close error"},
+        {18, "Read error"},
+        {19, "Write error"},
+        {11, ""},
+        {20, ""},
+        {21, ""},
+        {10, ""},
+        {1, ""},
+        {-1, ""},
     };
     for (const auto &[code, message] : rows) {
         SCOPED_TRACE("process result " + std::to_string(code));
@@ -194,18 +202,18 @@ TEST_F(ScriptedRun, OnlyEntriesWithoutDataMayFailAndGoOn) {
         RecordingView failed;
         RunExtraction(failed, ScriptedLibrary);
         const std::vector<std::string> expected =
-            row.goesOn ? std::vector<std::string>{"title: Installing - (data.rar)",
-                                                  "entry: failing", "entry: next", "title: Done!"}
-                       : std::vector<std::string>{"title: Installing - (data.rar)",
-                                                  "entry: failing", "error: File create error",
-                                                  "title: Done!"};
+            row.goesOn
+                ? std::vector<std::string>{"title: Installing - (data.rar)", "entry: failing",
+                                           "entry: next", "title: Done!"}
+                : std::vector<std::string>{"title: Installing - (data.rar)", "entry: failing",
+                                           "error: File create error", "title: Done!"};
         EXPECT_EQ(failed.Log, expected);
     }
 }
 
 TEST_F(ScriptedRun, HeaderReadFailureEndsTheLoop) {
     const std::vector<std::pair<int, std::vector<std::string>>> rows = {
-        {BadData, {"error: File header broken"}},
+        {BadData, {"File header broken"}},
         {BadArchive, {}},
         {Unknown, {}},
         {EndArchive, {}},
