@@ -11,9 +11,9 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -92,9 +92,9 @@ std::vector<std::string> VisibleSubFolders(const std::string &folder) {
             continue;
         // Links and file systems that do not report the kind need a look at
         // what the name leads to.
-        const bool folderEntry = entry->d_type == DT_DIR ||
-                                 ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
-                                  IsFolder(Joined(folder, name)));
+        const bool folderEntry =
+            entry->d_type == DT_DIR || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                                        IsFolder(Joined(folder, name)));
         if (folderEntry)
             names.push_back(name);
     }
@@ -168,7 +168,9 @@ bool FolderList::OpenFolder(const std::string &path) {
     return true;
 }
 
-void FolderList::Reread() { Rebuild(); }
+void FolderList::Reread() {
+    Rebuild();
+}
 
 QListWidgetItem *FolderList::AddItem(const std::string &path, const std::string &name, int level,
                                      bool open) {

@@ -26,7 +26,7 @@ class Screen:
         self.number = _free_display()
         self.display = f":{self.number}"
         self.proc = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp"],
+            ["Xvfb", self.display, "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp", "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.time() + 10
         while not os.path.exists(f"/tmp/.X11-unix/X{self.number}"):
@@ -70,6 +70,17 @@ class Screen:
                 return found[0]
             time.sleep(0.05)
         raise AssertionError(f"window {name!r} {'still there' if gone else 'did not appear'}")
+
+    def wait_for_title(self, pattern, timeout=10.0):
+        """Polls quickly (one xdotool call a turn) for a visible window whose
+        name matches the pattern; for moments that pass fast."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            out = self.xdotool("search", "--onlyvisible", "--name", pattern, check=False)
+            if out:
+                return out.split()[0]
+            time.sleep(0.005)
+        raise AssertionError(f"no window matching {pattern!r}")
 
     def move(self, x, y):
         self.xdotool("mousemove", str(x), str(y))
@@ -145,10 +156,15 @@ class ReleaseCase(unittest.TestCase):
         return path
 
     def start(self):
+        self.log = open(os.path.join(self.folder, "program.log"), "ab")
         self.proc = subprocess.Popen([os.path.join(self.release, "qvx-installer")], cwd=self.folder,
-                                     env=self.screen.env(), stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
-        self.main = self.screen.wait_for_window("QVX-Installer v1.0")
+                                     env=self.screen.env(), stdout=self.log, stderr=self.log)
+        try:
+            self.main = self.screen.wait_for_window("QVX-Installer v1.0")
+        except AssertionError:
+            with open(os.path.join(self.folder, "program.log"), "rb") as f:
+                raise AssertionError(f"main window did not appear; exit {self.proc.poll()}; "
+                                     f"output {f.read()[-2000:]!r}")
         # Let the first paint land before anyone looks.
         time.sleep(0.3)
         self.origin = self.screen.geometry(self.main)[:2]

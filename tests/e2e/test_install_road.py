@@ -17,9 +17,9 @@ def make_content(root):
     data for extraction to take a visible moment."""
     rnd = random.Random(11)
     files = {
-        "big/one.bin": rnd.randbytes(40 * 1024 * 1024),
-        "big/two.bin": rnd.randbytes(40 * 1024 * 1024),
-        "big/three.bin": rnd.randbytes(40 * 1024 * 1024),
+        "big/one.bin": rnd.randbytes(64 * 1024 * 1024),
+        "big/two.bin": rnd.randbytes(64 * 1024 * 1024),
+        "big/three.bin": rnd.randbytes(64 * 1024 * 1024),
         "docs/readme.txt": b"read me\r\n" * 50,
         "docs/Grüße/näme.txt": "grüße\n".encode() * 10,
         "empty.txt": b"",
@@ -37,7 +37,7 @@ class InstallRoad(ReleaseCase):
         super().setUp()
         self.content = os.path.join(self.folder, "content")
         self.names = make_content(self.content)
-        subprocess.run(["rar", "a", "-ma5", "-m0", "-v50m", "-r", "-idq", "-y",
+        subprocess.run(["rar", "a", "-ma5", "-m0", "-v80m", "-r", "-idq", "-y",
                         os.path.join(self.release, "data.rar"), "big", "docs", "empty.txt"],
                        cwd=self.content, check=True, stdout=subprocess.DEVNULL)
         self.target = os.path.join(self.folder, "target")
@@ -94,8 +94,8 @@ class InstallRoad(ReleaseCase):
         fresh = os.path.join(self.target, "Fresh Game")
         self.assertTrue(os.path.isdir(fresh))
         self.screen.click(*self.selpath(38, 284))  # ok
-        self.screen.wait_for_window("Installing", timeout=5)
-        time.sleep(0.15)
+        self.screen.wait_for_title("^Installing$")
+        time.sleep(0.05)
         shot = self.snapshot_while_running("progress.png")
         ox, oy = self.lower(0, 0)
         # Entry name drawn in white after "Filename:", bar at its place.
@@ -121,10 +121,15 @@ class InstallRoad(ReleaseCase):
         self.start()
         self.choose_target()
         self.screen.click(*self.selpath(38, 284))  # ok
-        self.screen.wait_for_window("Installing", timeout=5)
+        # Keys go to the window under the pointer: wait over the spot where the
+        # progress window appears, and press Escape the moment it is up.
         self.screen.move(*self.lower(150, 30))
-        time.sleep(0.1)
-        self.screen.key("Escape")
+        self.screen.wait_for_title("^Installing$")
+        os.kill(self.proc.pid, signal.SIGSTOP)
+        try:
+            self.screen.key("Escape")
+        finally:
+            os.kill(self.proc.pid, signal.SIGCONT)
         self.screen.wait_for_window("Notify", timeout=30)
         self.screen.click(*self.lower(290, 91))
         present = sorted(os.path.relpath(os.path.join(d, f), self.target)
