@@ -24,9 +24,22 @@ Form::~Form() {
 
 void Form::SetFrame(Frame frame) {
     frame_ = frame;
-    Qt::WindowFlags flags = Qt::Window;
-    if (frame == Frame::None)
+    ApplyWindowFlags();
+}
+
+void Form::SetIsMainForm(bool isMain) {
+    isMainForm_ = isMain;
+    ApplyWindowFlags();
+}
+
+// Secondary windows are dialogs: window managers keep them out of task bars.
+void Form::ApplyWindowFlags() {
+    Qt::WindowFlags flags = isMainForm_ ? Qt::Window : Qt::Dialog;
+    if (frame_ == Frame::None)
         flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
 }
 

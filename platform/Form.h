@@ -68,7 +68,7 @@ class Form : public QWidget {
     virtual void FormMouseMove() {}
 
     // Bookkeeping for the application object.
-    void SetIsMainForm(bool isMain) { isMainForm_ = isMain; }
+    void SetIsMainForm(bool isMain);
     bool IsMainForm() const { return isMainForm_; }
     void SyncWindowTitle();
 
@@ -79,6 +79,7 @@ class Form : public QWidget {
 
   private:
     void AttachToMainWindow();
+    void ApplyWindowFlags();
 
     std::string caption_;
     Frame frame_ = Frame::None;

@@ -1,5 +1,6 @@
 #include "LabelButton.h"
 
+#include "Artwork.h"
 #include "Unit1.h"
 #include "platform/Fonts.h"
 
@@ -16,6 +17,12 @@ platform::Label *MakeLabelButton(QWidget *parent, int left, int top, int width, 
 platform::Label *MakeCaption(QWidget *parent, int left, int top, const std::string &text,
                              QColor colour) {
     return new platform::Label(parent, left, top, text, platform::ArialFont(12, true), colour);
+}
+
+platform::Picture *MakePlate(QWidget *parent, int left, int top) {
+    auto *plate = new platform::Picture(parent, left, top, PlatePicture());
+    plate->setGeometry(left, top, 69, 22);
+    return plate;
 }
 
 void PressFeedback(platform::Label *button) {

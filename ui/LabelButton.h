@@ -2,6 +2,7 @@
 // Label buttons: bold captions over the skin that change colour under the
 // pointer and act the moment a mouse button goes down on them.
 #include "platform/Label.h"
+#include "platform/Picture.h"
 
 #include <QColor>
 #include <string>
@@ -23,6 +24,10 @@ platform::Label *MakeLabelButton(QWidget *parent, int left, int top, int width, 
 // A transparent caption that is not a button (window titles, information).
 platform::Label *MakeCaption(QWidget *parent, int left, int top, const std::string &text,
                              QColor colour);
+
+// A plate under a label button on the black windows: PlatePicture, 69 x 22
+// (the size holds even if the artwork could not be loaded).
+platform::Picture *MakePlate(QWidget *parent, int left, int top);
 
 // Steps 1 to 3 of a press: pressed colour, synchronous repaint of the label
 // (so the white caption is on screen before the wait), then Pause(100).

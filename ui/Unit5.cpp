@@ -15,17 +15,6 @@ using namespace ui;
 
 TForm5 *Form5 = nullptr;
 
-namespace {
-
-// A plate is 69 x 22 whether or not its artwork could be loaded.
-platform::Picture *MakePlate(QWidget *parent, int left, int top) {
-    auto *plate = new platform::Picture(parent, left, top, PlatePicture());
-    plate->setGeometry(left, top, 69, 22);
-    return plate;
-}
-
-} // namespace
-
 TForm5::TForm5() {
     SetCaption("Form5");
     SetClientSize(326, 120);

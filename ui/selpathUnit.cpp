@@ -17,17 +17,6 @@ using namespace ui;
 
 TselpathForm *selpathForm = nullptr;
 
-namespace {
-
-// A plate is 69 x 22 whether or not its artwork could be loaded.
-platform::Picture *MakePlate(QWidget *parent, int left, int top) {
-    auto *plate = new platform::Picture(parent, left, top, PlatePicture());
-    plate->setGeometry(left, top, 69, 22);
-    return plate;
-}
-
-} // namespace
-
 TselpathForm::TselpathForm() {
     SetCaption("Select installation directory..");
     SetClientSize(326, 300);
