@@ -10,18 +10,23 @@ namespace platform {
 
 Label::Label(QWidget *parent, int left, int top, const std::string &text, const QFont &font,
              QColor colour)
-    : QWidget(parent), colour_(colour) {
+    : QWidget(parent), colour_(colour), textThrottle_([this] { ShowText(); }) {
     setFont(font);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     move(left, top);
-    SetText(text);
+    text_ = text;
+    ShowText();
 }
 
 void Label::SetText(const std::string &text) {
-    if (text == text_ && !text.empty())
+    if (text == text_)
         return;
     text_ = text;
+    textThrottle_.Request();
+}
+
+void Label::ShowText() {
     if (autoSize_)
         FitToText();
     update();

@@ -2,6 +2,8 @@
 // A caption drawn straight onto whatever lies beneath it (transparent), on one
 // line, sized to its text unless given a fixed size. An ampersand marks the
 // next character as an accelerator (underlined); "&&" shows one ampersand.
+#include "PaintThrottle.h"
+
 #include <QColor>
 #include <QFont>
 #include <QWidget>
@@ -18,6 +20,8 @@ class Label : public QWidget {
           QColor colour);
 
     const std::string &Text() const { return text_; }
+    // The text is taken at once; a label whose text changes many times a
+    // frame shows the latest one at most a frame later.
     void SetText(const std::string &text);
 
     QColor Colour() const { return colour_; }
@@ -47,6 +51,7 @@ class Label : public QWidget {
 
   private:
     void FitToText();
+    void ShowText();
 
     std::string text_;
     QColor colour_;
@@ -55,6 +60,7 @@ class Label : public QWidget {
     int paintCount_ = 0;
     MouseHandler onMouseMove_;
     MouseHandler onMouseDown_;
+    PaintThrottle textThrottle_;
 };
 
 } // namespace platform

@@ -8,7 +8,7 @@
 namespace platform {
 
 ProgressBar::ProgressBar(QWidget *parent, QRect geometry, int minimum, int maximum, int position)
-    : QWidget(parent), minimum_(minimum), maximum_(maximum) {
+    : QWidget(parent), minimum_(minimum), maximum_(maximum), throttle_([this] { update(); }) {
     setGeometry(geometry);
     SetPosition(position);
 }
@@ -19,7 +19,7 @@ void ProgressBar::SetPosition(int position) {
     if (shown == shown_)
         return;
     shown_ = shown;
-    update();
+    throttle_.Request();
 }
 
 void ProgressBar::paintEvent(QPaintEvent *) {

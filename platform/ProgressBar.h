@@ -2,9 +2,11 @@
 // A progress bar that takes a position the classic way: the low 16 bits of the
 // value as an unsigned number, anything above the maximum shown as full.
 //
-// It paints only when the event loop next paints (never synchronously), so a
-// caller that moves it for every block of data pays for one paint per frame,
-// not one per move.
+// It paints only from the event loop (never synchronously) and at most once a
+// frame, so a caller that moves it for every block of data pays for one paint
+// per frame, not one per move.
+#include "PaintThrottle.h"
+
 #include <QWidget>
 
 namespace platform {
@@ -29,6 +31,7 @@ class ProgressBar : public QWidget {
     int maximum_;
     int position_ = 0;
     int shown_ = 0;
+    PaintThrottle throttle_;
 };
 
 } // namespace platform
