@@ -12,27 +12,23 @@ PROGRAM = os.path.join(BUILD, "qvx-installer")
 SCREEN_W, SCREEN_H = 1024, 768
 
 
-def _free_display():
-    for number in range(90, 190):
-        if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
-            return number
-    raise RuntimeError("no free X display number")
-
-
 class Screen:
     """One Xvfb server for a test case."""
 
     def __init__(self):
-        self.number = _free_display()
-        self.display = f":{self.number}"
+        # Xvfb picks a free display number itself and writes it to the pipe
+        # once it accepts connections, so parallel tests never collide.
+        read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24", "-nolisten", "tcp", "-noreset"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.time() + 10
-        while not os.path.exists(f"/tmp/.X11-unix/X{self.number}"):
-            if time.time() > deadline:
-                raise RuntimeError("Xvfb did not start")
-            time.sleep(0.05)
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
+             "-nolisten", "tcp", "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = f":{number}"
 
     def env(self):
         env = dict(os.environ)
