@@ -11,10 +11,10 @@
 #include "extract/ExtractionRun.h"
 #include "extract/ProgressView.h"
 
-#include <QApplication>
 #include "platform/Fonts.h"
 #include "platform/Label.h"
 #include "platform/ProgressBar.h"
+#include <QApplication>
 #include <QWidget>
 
 #include <algorithm>

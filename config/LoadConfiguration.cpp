@@ -8,7 +8,9 @@ namespace config {
 
 platform::ProfileReader *ConfigurationReader = nullptr;
 
-void LoadConfiguration(TitleLines &mainWindow) { LoadConfigurationFrom(ProgramFolder(), mainWindow); }
+void LoadConfiguration(TitleLines &mainWindow) {
+    LoadConfigurationFrom(ProgramFolder(), mainWindow);
+}
 
 void LoadConfigurationFrom(const std::string &programFolder, TitleLines &mainWindow) {
     // The reader lives as long as the process; the program loads once, so only

@@ -28,7 +28,9 @@ Application::~Application() {
         theApplication = nullptr;
 }
 
-Application *Application::Instance() { return theApplication; }
+Application *Application::Instance() {
+    return theApplication;
+}
 
 void Application::Register(Form *form) {
     forms_.push_back(form);
@@ -58,9 +60,13 @@ int Application::Run() {
     return 0;
 }
 
-void Application::ProcessMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void Application::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-void Application::Terminate() { QCoreApplication::postEvent(this, new QEvent(kQuitRequest)); }
+void Application::Terminate() {
+    QCoreApplication::postEvent(this, new QEvent(kQuitRequest));
+}
 
 void Application::HandleException(const std::exception &failure) {
     ShowMessageBox(std::string(failure.what()) + ".", title_);

@@ -57,12 +57,16 @@ void ShowMessageBox(const std::string &text, const std::string &caption) {
     Show({caption, text, BoxIcon::Error, "OK"}, false);
 }
 
-void ShowErrorBox(const std::string &text) { ShowMessageBox(text, "Error"); }
+void ShowErrorBox(const std::string &text) {
+    ShowMessageBox(text, "Error");
+}
 
 void ShowWarningDialog(const std::string &text) {
     Show({"Warning", text, BoxIcon::Warning, "OK"}, true);
 }
 
-void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(MessageBoxHook hook) {
+    Hook() = std::move(hook);
+}
 
 } // namespace platform

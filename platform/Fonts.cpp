@@ -14,9 +14,13 @@ QFont MakeFont(const QString &family, int pixelHeight, bool bold) {
 
 } // namespace
 
-QFont ArialFont(int pixelHeight, bool bold) { return MakeFont("Liberation Sans", pixelHeight, bold); }
+QFont ArialFont(int pixelHeight, bool bold) {
+    return MakeFont("Liberation Sans", pixelHeight, bold);
+}
 
-QFont SansSerifFont(int pixelHeight, bool bold) { return MakeFont("Liberation Sans", pixelHeight, bold); }
+QFont SansSerifFont(int pixelHeight, bool bold) {
+    return MakeFont("Liberation Sans", pixelHeight, bold);
+}
 
 QFont FixedFont(int pixelHeight) {
     QFont font = MakeFont("DejaVu Sans Mono", pixelHeight, false);

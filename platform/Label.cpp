@@ -76,6 +76,8 @@ void Label::mousePressEvent(QMouseEvent *event) {
         Guard(onMouseDown_);
 }
 
-void Label::mouseDoubleClickEvent(QMouseEvent *event) { mousePressEvent(event); }
+void Label::mouseDoubleClickEvent(QMouseEvent *event) {
+    mousePressEvent(event);
+}
 
 } // namespace platform

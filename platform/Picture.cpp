@@ -37,7 +37,9 @@ void Shape::paintEvent(QPaintEvent *) {
     painter.fillRect(rect().adjusted(1, 1, -1, -1), fill_);
 }
 
-void Shape::mouseMoveEvent(QMouseEvent *event) { event->accept(); }
+void Shape::mouseMoveEvent(QMouseEvent *event) {
+    event->accept();
+}
 
 namespace {
 

@@ -8,7 +8,9 @@
 namespace platform {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 std::string Trimmed(const std::string &text) {
     std::size_t first = 0;
@@ -20,12 +22,13 @@ std::string Trimmed(const std::string &text) {
     return text.substr(first, last - first);
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(const std::string &a, const std::string &b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Lower(x) == Lower(y);
-           });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
 std::string WithoutQuotes(const std::string &value) {
@@ -49,7 +52,8 @@ std::optional<std::string> FindValue(const std::string &section, const std::stri
             continue;
         if (text.front() == '[') {
             const std::size_t close = text.find(']');
-            const std::string name = Trimmed(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+            const std::string name =
+                Trimmed(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             // Only the first section of a name counts, as with duplicate keys.
             inSection = !sectionSeen && SameName(name, section);
             sectionSeen = sectionSeen || inSection;
@@ -69,8 +73,8 @@ std::optional<std::string> FindValue(const std::string &section, const std::stri
 } // namespace
 
 std::size_t GetPrivateProfileString(const std::string &section, const std::string &key,
-                                    const std::string &defaultValue, char *buffer,
-                                    std::size_t size, const std::string &path) {
+                                    const std::string &defaultValue, char *buffer, std::size_t size,
+                                    const std::string &path) {
     if (buffer == nullptr || size == 0)
         return 0;
     const std::string value = FindValue(section, key, path).value_or(defaultValue);

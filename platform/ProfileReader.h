@@ -17,8 +17,8 @@ namespace platform {
 // bytes and NUL-terminated; returns the number of bytes copied, terminator not
 // counted. A key present with an empty value gives the empty text.
 std::size_t GetPrivateProfileString(const std::string &section, const std::string &key,
-                                    const std::string &defaultValue, char *buffer,
-                                    std::size_t size, const std::string &path);
+                                    const std::string &defaultValue, char *buffer, std::size_t size,
+                                    const std::string &path);
 
 // A profile reader bound to one file; creating it touches no file.
 class ProfileReader {

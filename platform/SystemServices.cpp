@@ -30,7 +30,9 @@ std::uint32_t TickCount() {
     return source ? source() : MonotonicMilliseconds();
 }
 
-void SetTickSource(std::function<std::uint32_t()> source) { TickSource() = std::move(source); }
+void SetTickSource(std::function<std::uint32_t()> source) {
+    TickSource() = std::move(source);
+}
 
 bool FileExists(const std::string &path) {
     struct stat st {};
@@ -42,7 +44,9 @@ bool DirectoryExists(const std::string &path) {
     return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool CreateDir(const std::string &path) { return !path.empty() && mkdir(path.c_str(), 0777) == 0; }
+bool CreateDir(const std::string &path) {
+    return !path.empty() && mkdir(path.c_str(), 0777) == 0;
+}
 
 std::string ProgramFilePath() {
     std::vector<char> buffer(PATH_MAX + 1);

@@ -28,12 +28,15 @@ QString FromCp1252(const std::string &bytes) {
 
 QString ToDisplay(const std::string &bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    QString text =
+        decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (decoder.hasError())
         return FromCp1252(bytes);
     return text;
 }
 
-std::string FromDisplay(const QString &text) { return text.toStdString(); }
+std::string FromDisplay(const QString &text) {
+    return text.toStdString();
+}
 
 } // namespace platform

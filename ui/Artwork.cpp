@@ -5,13 +5,23 @@
 namespace ui {
 namespace {
 
-QPixmap Load(const char *name) { return QPixmap(QString(":/artwork/") + name); }
+QPixmap Load(const char *name) {
+    return QPixmap(QString(":/artwork/") + name);
+}
 
 } // namespace
 
-QPixmap MainPicture() { return Load("MainPicture.bmp"); }
-QPixmap PanelPicture() { return Load("PanelPicture.bmp"); }
-QPixmap PlatePicture() { return Load("PlatePicture.bmp"); }
-QPixmap ProgramIcon() { return Load("Icon.bmp"); }
+QPixmap MainPicture() {
+    return Load("MainPicture.bmp");
+}
+QPixmap PanelPicture() {
+    return Load("PanelPicture.bmp");
+}
+QPixmap PlatePicture() {
+    return Load("PlatePicture.bmp");
+}
+QPixmap ProgramIcon() {
+    return Load("Icon.bmp");
+}
 
 } // namespace ui

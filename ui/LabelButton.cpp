@@ -8,8 +8,8 @@ namespace ui {
 
 platform::Label *MakeLabelButton(QWidget *parent, int left, int top, int width, int height,
                                  const std::string &caption) {
-    auto *label = new platform::Label(parent, left, top, caption, platform::ArialFont(12, true),
-                                      InitialGrey);
+    auto *label =
+        new platform::Label(parent, left, top, caption, platform::ArialFont(12, true), InitialGrey);
     label->SetFixedBox(width, height);
     return label;
 }

@@ -5,12 +5,12 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
-#include "selpathUnit.h"
 #include "config/InstallerState.h"
 #include "config/PathHelpers.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 #include "platform/SystemServices.h"
+#include "selpathUnit.h"
 
 #include <QIcon>
 
@@ -30,8 +30,10 @@ TForm1::TForm1() {
 
     lbl_install = MakeLabelButton(this, 144, 435, 34, 15, "install");
     const QColor windowText = palette().color(QPalette::WindowText);
-    lbl_title_main = new platform::Label(this, 115, 6, "", platform::SansSerifFont(11, true), windowText);
-    lbl_title_sub = new platform::Label(this, 115, 18, "", platform::SansSerifFont(11, false), windowText);
+    lbl_title_main =
+        new platform::Label(this, 115, 6, "", platform::SansSerifFont(11, true), windowText);
+    lbl_title_sub =
+        new platform::Label(this, 115, 18, "", platform::SansSerifFont(11, false), windowText);
     Label3 = MakeLabelButton(this, 249, 435, 21, 15, ".nfo");
     Label4 = MakeLabelButton(this, 347, 435, 19, 15, ".diz");
     Label5 = MakeLabelButton(this, 446, 435, 21, 15, "quit");
@@ -46,7 +48,9 @@ TForm1::TForm1() {
     Label5->OnMouseDown([this] { Label5MouseDown(); });
 }
 
-void TForm1::FormCreate() { config::LoadConfiguration(*this); }
+void TForm1::FormCreate() {
+    config::LoadConfiguration(*this);
+}
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
     if (key == Qt::Key_Escape)
@@ -54,18 +58,30 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers) {
     return false;
 }
 
-void TForm1::SetTitleMain(const std::string &text) { lbl_title_main->SetText(text); }
-void TForm1::SetTitleSub(const std::string &text) { lbl_title_sub->SetText(text); }
+void TForm1::SetTitleMain(const std::string &text) {
+    lbl_title_main->SetText(text);
+}
+void TForm1::SetTitleSub(const std::string &text) {
+    lbl_title_sub->SetText(text);
+}
 
 void TForm1::Image1MouseMove() {
     for (platform::Label *button : {lbl_install, Label3, Label4, Label5})
         button->SetColour(IdleColour);
 }
 
-void TForm1::lbl_installMouseMove() { lbl_install->SetColour(HoverColour); }
-void TForm1::Label3MouseMove() { Label3->SetColour(HoverColour); }
-void TForm1::Label4MouseMove() { Label4->SetColour(HoverColour); }
-void TForm1::Label5MouseMove() { Label5->SetColour(HoverColour); }
+void TForm1::lbl_installMouseMove() {
+    lbl_install->SetColour(HoverColour);
+}
+void TForm1::Label3MouseMove() {
+    Label3->SetColour(HoverColour);
+}
+void TForm1::Label4MouseMove() {
+    Label4->SetColour(HoverColour);
+}
+void TForm1::Label5MouseMove() {
+    Label5->SetColour(HoverColour);
+}
 
 void TForm1::Pause(std::int32_t milliseconds) {
     const std::uint32_t start = platform::TickCount();
@@ -115,8 +131,12 @@ void TForm1::OpenInViewer(platform::Label *label, const std::string &path) {
     Form4->ShowModal();
 }
 
-void TForm1::Label3MouseDown() { OpenInViewer(Label3, InstallerState.NfoPath); }
-void TForm1::Label4MouseDown() { OpenInViewer(Label4, InstallerState.DizPath); }
+void TForm1::Label3MouseDown() {
+    OpenInViewer(Label3, InstallerState.NfoPath);
+}
+void TForm1::Label4MouseDown() {
+    OpenInViewer(Label4, InstallerState.DizPath);
+}
 
 void TForm1::Label5MouseDown() {
     PressFeedback(Label5);

@@ -31,14 +31,16 @@ TForm2::TForm2() {
     Button1->setGeometry(152, 340, 75, 25);
     Button1->setDefault(true);
     Button1->setAutoDefault(true);
-    QObject::connect(Button1, &QPushButton::clicked, [this] { platform::Guard([this] { Button1Click(); }); });
+    QObject::connect(Button1, &QPushButton::clicked,
+                     [this] { platform::Guard([this] { Button1Click(); }); });
 
     ProgressBar1 = new platform::ProgressBar(this, QRect(10, 60, 305, 16), 0, 100, 50);
     ProgressBar1->setFocusPolicy(Qt::NoFocus);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
-    QObject::connect(Timer1, &QTimer::timeout, [this] { platform::Guard([this] { Timer1Timer(); }); });
+    QObject::connect(Timer1, &QTimer::timeout,
+                     [this] { platform::Guard([this] { Timer1Timer(); }); });
 
     Image2->OnMouseMove([this] { Image2MouseMove(); });
     platform::OnMouseMove(ProgressBar1, [this] { ProgressBar1MouseMove(); });
@@ -83,22 +85,42 @@ void TForm2::Label3MouseDown() {
     Close();
 }
 
-void TForm2::Label3MouseMove() { Label3->SetColour(HoverColour); }
-void TForm2::ResetAbortColour() { Label3->SetColour(IdleColour); }
-void TForm2::Image2MouseMove() { ResetAbortColour(); }
-void TForm2::ProgressBar1MouseMove() { ResetAbortColour(); }
-void TForm2::Label1MouseMove() { ResetAbortColour(); }
+void TForm2::Label3MouseMove() {
+    Label3->SetColour(HoverColour);
+}
+void TForm2::ResetAbortColour() {
+    Label3->SetColour(IdleColour);
+}
+void TForm2::Image2MouseMove() {
+    ResetAbortColour();
+}
+void TForm2::ProgressBar1MouseMove() {
+    ResetAbortColour();
+}
+void TForm2::Label1MouseMove() {
+    ResetAbortColour();
+}
 
 void TForm2::Timer1Timer() {
     if (Label_title->Text() == "Done!")
         Close();
 }
 
-void TForm2::SetTitle(const std::string &text) { Label_title->SetText(text); }
-void TForm2::SetEntryName(const std::string &text) { FileName->SetText(text); }
-void TForm2::SetBarPosition(int position) { ProgressBar1->SetPosition(position); }
-void TForm2::PumpEvents() { platform::Application::Instance()->ProcessMessages(); }
-bool TForm2::IsCancelRequested() { return Button1->Tag != 0; }
+void TForm2::SetTitle(const std::string &text) {
+    Label_title->SetText(text);
+}
+void TForm2::SetEntryName(const std::string &text) {
+    FileName->SetText(text);
+}
+void TForm2::SetBarPosition(int position) {
+    ProgressBar1->SetPosition(position);
+}
+void TForm2::PumpEvents() {
+    platform::Application::Instance()->ProcessMessages();
+}
+bool TForm2::IsCancelRequested() {
+    return Button1->Tag != 0;
+}
 
 void TForm2::ShowError(const std::string &text) {
     platform::ShowErrorBox(text);

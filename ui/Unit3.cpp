@@ -40,5 +40,9 @@ void TForm3::Label3MouseDown() {
     Close();
 }
 
-void TForm3::Label3MouseMove() { Label3->SetColour(HoverColour); }
-void TForm3::Image2MouseMove() { Label3->SetColour(IdleColour); }
+void TForm3::Label3MouseMove() {
+    Label3->SetColour(HoverColour);
+}
+void TForm3::Image2MouseMove() {
+    Label3->SetColour(IdleColour);
+}

@@ -38,7 +38,8 @@ TEST(ProfileReader, Choices) {
         {"missing key", "[FLAGS]\nOTHER=1\n", "SOURCE", "DEF"},
         {"missing section", "[OTHER]\nSOURCE=1\n", "SOURCE", "DEF"},
         {"key in other section", "[OTHER]\nSOURCE=1\n[FLAGS]\nX=2\n", "SOURCE", "DEF"},
-        {"8-bit bytes kept", "[FLAGS]\nTITLEMAIN=caf\xe9 \xc3\xa9\n", "TITLEMAIN", "caf\xe9 \xc3\xa9"},
+        {"8-bit bytes kept", "[FLAGS]\nTITLEMAIN=caf\xe9 \xc3\xa9\n", "TITLEMAIN",
+         "caf\xe9 \xc3\xa9"},
     };
     testsupport::TempDir dir;
     for (const ReaderCase &c : cases) {

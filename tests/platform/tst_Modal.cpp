@@ -46,18 +46,20 @@ class ProbeForm : public Form {
     std::string name_;
 };
 
-
 class ModalTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        platform::SetMessageBoxHook([this](const platform::MessageBoxRecord &r) { boxes.push_back(r); });
+        platform::SetMessageBoxHook(
+            [this](const platform::MessageBoxRecord &r) { boxes.push_back(r); });
     }
     std::vector<std::string> log;
     std::vector<platform::MessageBoxRecord> boxes;
     ProbeForm mainWindow{&log, "main"}; // registered first: the main window
 };
 
-void Later(int ms, std::function<void()> action) { QTimer::singleShot(ms, action); }
+void Later(int ms, std::function<void()> action) {
+    QTimer::singleShot(ms, action);
+}
 
 } // namespace
 
@@ -137,10 +139,9 @@ TEST_F(ModalTest, KeyPreviewSeesKeysOfFocusedChildOnceAndEscapeCloses) {
         });
     };
     EXPECT_EQ(form.ShowModal(), platform::mrCancel);
-    const std::vector<std::string> expected{"a.show", "a.activate",
-                                            "a.key" + std::to_string(Qt::Key_A),
-                                            "a.key" + std::to_string(Qt::Key_Shift),
-                                            "a.key" + std::to_string(Qt::Key_Escape)};
+    const std::vector<std::string> expected{
+        "a.show", "a.activate", "a.key" + std::to_string(Qt::Key_A),
+        "a.key" + std::to_string(Qt::Key_Shift), "a.key" + std::to_string(Qt::Key_Escape)};
     EXPECT_EQ(log, expected);
 }
 

@@ -15,7 +15,7 @@ TEST(ProgressBar, TakesLow16BitsAndShowsOverflowAsFull) {
     platform::ProgressBar bar(nullptr, QRect(0, 0, 100, 10), 0, 100, 50);
     const struct {
         int set, position, shown;
-    } rows[] = {{0, 0, 0}, {37, 37, 37}, {100, 100, 100}, {101, 101, 100},
+    } rows[] = {{0, 0, 0},         {37, 37, 37},     {100, 100, 100},   {101, 101, 100},
                 {65536 + 5, 5, 5}, {-1, 65535, 100}, {70000, 4464, 100}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.set);

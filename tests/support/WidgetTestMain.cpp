@@ -14,8 +14,8 @@ class NoWindowLeftOpen : public ::testing::EmptyTestEventListener {
     void OnTestEnd(const ::testing::TestInfo &info) override {
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible()) {
-                ADD_FAILURE() << info.name() << " left a window open: "
-                              << widget->windowTitle().toStdString();
+                ADD_FAILURE() << info.name()
+                              << " left a window open: " << widget->windowTitle().toStdString();
                 widget->hide();
             }
         }

@@ -8,8 +8,8 @@
 #include "ui/Unit5.h"
 #include "ui/selpathUnit.h"
 
-#include <QWindow>
 #include <QTest>
+#include <QWindow>
 
 namespace testsupport {
 

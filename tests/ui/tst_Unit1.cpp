@@ -64,7 +64,8 @@ TEST_F(MainWindowTest, AGeometryAndInitialColours) {
         EXPECT_TRUE(row.label->font().bold());
         EXPECT_EQ(row.label->font().pixelSize(), 12);
         // The caption fits the width the window reserves for it.
-        EXPECT_LE(QFontMetrics(row.label->font()).horizontalAdvance(row.caption), row.geometry.width() + 1);
+        EXPECT_LE(QFontMetrics(row.label->font()).horizontalAdvance(row.caption),
+                  row.geometry.width() + 1);
     }
     EXPECT_EQ(Form1->lbl_title_main->pos(), QPoint(115, 6));
     EXPECT_EQ(Form1->lbl_title_sub->pos(), QPoint(115, 18));
@@ -151,9 +152,12 @@ TEST_F(MainWindowTest, InstallChecksArchiveThenFolderAfterTheSelection) {
     const struct {
         std::string archive, chosen, message;
     } rows[] = {
-        {"/nonexistent/data.rar", "/nonexistent/dir", "Can't find file to extract.\rProcess stopped..."},
-        {dir.Write("data.rar", "x"), "/nonexistent/dir", "Can't find directory to extract.\rProcess stopped..."},
-        {dir.Str(), dir.Str(), "Can't find file to extract.\rProcess stopped..."}, // a folder is no file
+        {"/nonexistent/data.rar", "/nonexistent/dir",
+         "Can't find file to extract.\rProcess stopped..."},
+        {dir.Write("data.rar", "x"), "/nonexistent/dir",
+         "Can't find directory to extract.\rProcess stopped..."},
+        {dir.Str(), dir.Str(),
+         "Can't find file to extract.\rProcess stopped..."}, // a folder is no file
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.message);

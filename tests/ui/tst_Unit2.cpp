@@ -139,8 +139,9 @@ TEST_F(ProgressWindowTest, LayoutAndResetSurfaces) {
     EXPECT_EQ(Form2->Button1->geometry(), QRect(152, 340, 75, 25));
     EXPECT_TRUE(Form2->Button1->isDefault());
     Form2->Show();
-    for (QWidget *surface : std::initializer_list<QWidget *>{Form2->Image2, Form2->ProgressBar1, Form2->Label_title,
-                                                             Form2->FileName, Form2->Label1}) {
+    for (QWidget *surface :
+         std::initializer_list<QWidget *>{Form2->Image2, Form2->ProgressBar1, Form2->Label_title,
+                                          Form2->FileName, Form2->Label1}) {
         MoveOver(Form2->Label3);
         EXPECT_EQ(Form2->Label3->Colour(), ui::HoverColour);
         MoveOver(surface, QPoint(2, 2));

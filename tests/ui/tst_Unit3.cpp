@@ -65,8 +65,9 @@ TEST_F(CreditsTest, HoverResetAndTheUncoveredStrip) {
         // The strip along the right edge that the picture leaves uncovered.
         MoveOver(Form3, QPoint(327, 50));
         EXPECT_EQ(Form3->Label3->Colour(), HoverColour);
-        for (QWidget *surface : std::initializer_list<QWidget *>{Form3->Image2, Form3->Label_title, Form3->FileName,
-                                                                 Form3->Label2, Form3->Label4}) {
+        for (QWidget *surface :
+             std::initializer_list<QWidget *>{Form3->Image2, Form3->Label_title, Form3->FileName,
+                                              Form3->Label2, Form3->Label4}) {
             MoveOver(Form3->Label3);
             MoveOver(surface);
             EXPECT_EQ(Form3->Label3->Colour(), IdleColour);
