@@ -151,10 +151,12 @@ class ReleaseCase(unittest.TestCase):
             f.write(data if isinstance(data, bytes) else data.encode())
         return path
 
-    def start(self):
+    def start(self, **env):
+        """Starts the program from the test folder (its current directory),
+        with extra environment variables if given."""
         self.log = open(os.path.join(self.folder, "program.log"), "ab")
         self.proc = subprocess.Popen([os.path.join(self.release, "qvx-installer")], cwd=self.folder,
-                                     env=self.screen.env(), stdout=self.log, stderr=self.log)
+                                     env={**self.screen.env(), **env}, stdout=self.log, stderr=self.log)
         try:
             self.main = self.screen.wait_for_window("QVX-Installer v1.0")
         except AssertionError:
