@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using config::InstallerState;
@@ -183,4 +185,56 @@ TEST_F(MainWindowTest, CancelledSelectionStopsSilently) {
     PressOn(Form1->lbl_install);
     EXPECT_EQ(InstallerState.DestinationFolder, "");
     EXPECT_TRUE(CapturedBoxes().empty());
+}
+
+TEST_F(MainWindowTest, InstallResetsBarAndAbortFlagThenShowsCreditsWhateverTheOutcome) {
+    testsupport::TempDir dir;
+    dir.Write("content/a.txt", "alpha");
+    const std::string command = "cd '" + dir.Str() + "/content' && rar a -idq '" + dir.Str() +
+                                "/data.rar' a.txt >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    InstallerState.ArchivePath = dir.Str() + "/data.rar";
+    const std::string target = dir.Str() + "/target";
+    std::filesystem::create_directory(target);
+
+    // Left over from an earlier, aborted installation.
+    Form2->ProgressBar1->SetPosition(77);
+    Form2->SetCancelRequested(1);
+    int barAtRun = -1;
+    bool abortAtRun = true;
+    bool creditsShown = false;
+    QTimer::singleShot(20, [&] {
+        InstallerState.ChosenFolder = target;
+        selpathForm->Close();
+        // Fires in the run's first event pump.
+        QTimer::singleShot(0, [&] {
+            barAtRun = Form2->ProgressBar1->Position();
+            abortAtRun = Form2->IsCancelRequested();
+        });
+    });
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (Form3->isVisible()) {
+            creditsShown = true;
+            Form3->Close();
+        }
+    });
+    closer.start(20);
+    PressOn(Form1->lbl_install);
+    EXPECT_EQ(barAtRun, 0);
+    EXPECT_FALSE(abortAtRun);
+    EXPECT_TRUE(creditsShown);
+    EXPECT_EQ(TempDir::Read(target + "/a.txt"), "alpha");
+    // The same after a failed open: the credits still follow.
+    InstallerState.ArchivePath = dir.Write("bad.rar", "not an archive");
+    creditsShown = false;
+    QTimer::singleShot(20, [&] {
+        InstallerState.ChosenFolder = target;
+        selpathForm->Close();
+        QTimer::singleShot(300, [] { Form2->Close(); }); // the window waits for the user
+    });
+    PressOn(Form1->lbl_install);
+    EXPECT_TRUE(creditsShown);
+    ASSERT_EQ(CapturedBoxes().size(), 1u);
+    EXPECT_EQ(CapturedBoxes()[0].text, InstallerState.ArchivePath + " is not RAR archive");
 }
