@@ -23,7 +23,7 @@ namespace {
 
 // Stages files in a fresh folder of temp and adds them to archive.rar (rar
 // appends when the archive exists; -ol stores symbolic links as links).
-void AddToArchive(const TempFolder &temp, const std::string &stage,
+void AddToArchive(const TempDir &temp, const std::string &stage,
                   const std::function<void(const std::string &root)> &make,
                   const std::string &paths) {
     const std::string root = temp / stage;
@@ -38,24 +38,24 @@ void Link(const std::string &target, const std::string &at) {
 }
 
 // Stores relativeName, then renames it in the archive to storedName (same length).
-void AddRenamed(const TempFolder &temp, const std::string &relativeName,
+void AddRenamed(const TempDir &temp, const std::string &relativeName,
                 const std::string &storedName) {
     AddToArchive(
         temp, "stage",
-        [&](const std::string &root) { WriteBytes(root + "/" + relativeName, "evil\n"); },
+        [&](const std::string &root) { WriteFile(root + "/" + relativeName, "evil\n"); },
         "'" + relativeName + "'");
-    std::string bytes = ReadBytes(temp / "archive.rar");
+    std::string bytes = ReadFile(temp / "archive.rar");
     ASSERT_EQ(ReplaceInHeaders(bytes, relativeName, storedName), 1);
-    WriteBytes(temp / "archive.rar", bytes);
+    WriteFile(temp / "archive.rar", bytes);
 }
 
 struct EscapeRow {
     const char *tries;
-    std::function<void(const TempFolder &temp)> build;
+    std::function<void(const TempDir &temp)> build;
 };
 
 // Everything below temp but the destination folder's contents.
-std::map<std::string, std::string> OutsideDestination(const TempFolder &temp) {
+std::map<std::string, std::string> OutsideDestination(const TempDir &temp) {
     std::map<std::string, std::string> tree = ReadTree(temp.Path());
     std::erase_if(tree, [](const auto &entry) { return entry.first.starts_with("dest/"); });
     return tree;
@@ -64,48 +64,45 @@ std::map<std::string, std::string> OutsideDestination(const TempFolder &temp) {
 TEST(ExtractSafety, NoEntryIsWrittenOutsideTheDestination) {
     const std::vector<EscapeRow> rows = {
         {"a stored path starting with ../",
-         [](const TempFolder &temp) { AddRenamed(temp, "aa/evil.txt", "../evil.txt"); }},
+         [](const TempDir &temp) { AddRenamed(temp, "aa/evil.txt", "../evil.txt"); }},
         {"a stored path climbing out through aa/../../",
-         [](const TempFolder &temp) {
-             AddRenamed(temp, "aa/bb/cc/evil.txt", "aa/../../evil.txt");
-         }},
+         [](const TempDir &temp) { AddRenamed(temp, "aa/bb/cc/evil.txt", "aa/../../evil.txt"); }},
         {"an absolute stored path into a folder beside the destination",
-         [](const TempFolder &temp) {
+         [](const TempDir &temp) {
              const std::string absolute = temp / "outside/abs.txt";
              AddRenamed(temp, "a" + absolute.substr(1), absolute);
          }},
         {"a relative link to ../outside, then an entry written through it",
-         [](const TempFolder &temp) {
+         [](const TempDir &temp) {
              AddToArchive(
                  temp, "stage1", [](auto &root) { Link("../outside", root + "/link"); }, "link");
              AddToArchive(
-                 temp, "stage2", [](auto &root) { WriteBytes(root + "/link/evil.txt", "evil\n"); },
+                 temp, "stage2", [](auto &root) { WriteFile(root + "/link/evil.txt", "evil\n"); },
                  "link/evil.txt");
          }},
         {"an absolute link to the outside folder, then an entry written through it",
-         [](const TempFolder &temp) {
+         [](const TempDir &temp) {
              AddToArchive(
                  temp, "stage1", [&](auto &root) { Link(temp / "outside", root + "/link"); },
                  "link");
              AddToArchive(
-                 temp, "stage2", [](auto &root) { WriteBytes(root + "/link/evil.txt", "evil\n"); },
+                 temp, "stage2", [](auto &root) { WriteFile(root + "/link/evil.txt", "evil\n"); },
                  "link/evil.txt");
          }},
         {"two links to .. chained (x/b, then x/b/b2), then an entry through both",
-         [](const TempFolder &temp) {
+         [](const TempDir &temp) {
              AddToArchive(
                  temp, "stage1", [](auto &root) { Link("..", root + "/x/b"); }, "x/b");
              AddToArchive(
                  temp, "stage2", [](auto &root) { Link("..", root + "/x/b/b2"); }, "x/b/b2");
              AddToArchive(
-                 temp, "stage3",
-                 [](auto &root) { WriteBytes(root + "/x/b/b2/evil.txt", "evil\n"); },
+                 temp, "stage3", [](auto &root) { WriteFile(root + "/x/b/b2/evil.txt", "evil\n"); },
                  "x/b/b2/evil.txt");
          }},
     };
     for (const EscapeRow &row : rows) {
         SCOPED_TRACE(row.tries);
-        TempFolder temp;
+        TempDir temp;
         fs::create_directories(temp / "dest");
         fs::create_directories(temp / "outside");
         row.build(temp);

@@ -39,13 +39,13 @@ class RealArchive : public ::testing::Test {
         config::InstallerState.ArchivePath = temp / archive;
     }
     std::string Patched(std::function<void(std::string &)> change) {
-        std::string bytes = ReadBytes(config::InstallerState.ArchivePath);
+        std::string bytes = ReadFile(config::InstallerState.ArchivePath);
         change(bytes);
-        WriteBytes(config::InstallerState.ArchivePath, bytes);
+        WriteFile(config::InstallerState.ArchivePath, bytes);
         return bytes;
     }
 
-    TempFolder temp;
+    TempDir temp;
     RecordingView view;
 };
 
@@ -56,12 +56,12 @@ class StartingLocale : public RealArchive, public ::testing::WithParamInterface<
 INSTANTIATE_TEST_SUITE_P(Locales, StartingLocale, ::testing::Values("", "C", "POSIX"));
 
 TEST_P(StartingLocale, EveryEntryLandsWithItsBytesAndName) {
-    WriteBytes(temp / "src/top.bin", RandomBytes(300000, 1));
-    WriteBytes(temp / "src/empty.txt", "");
-    WriteBytes(temp / "src/sub/a.txt", "hello\n");
-    WriteBytes(temp / "src/sub/deep/gr\xC3\xBC\xC3\x9F"
-                      "e.txt",
-               "\xC3\xBC\n");
+    WriteFile(temp / "src/top.bin", RandomBytes(300000, 1));
+    WriteFile(temp / "src/empty.txt", "");
+    WriteFile(temp / "src/sub/a.txt", "hello\n");
+    WriteFile(temp / "src/sub/deep/gr\xC3\xBC\xC3\x9F"
+                     "e.txt",
+              "\xC3\xBC\n");
     fs::create_directories(temp / "src/emptydir");
     MakeArchive("data.rar", "-r");
     ASSERT_NE(std::setlocale(LC_ALL, GetParam()), nullptr);
@@ -83,8 +83,8 @@ TEST_P(StartingLocale, EveryEntryLandsWithItsBytesAndName) {
 }
 
 TEST_F(RealArchive, VolumesAreNamedAsTheyOpen) {
-    WriteBytes(temp / "src/big.bin", RandomBytes(100000, 2));
-    WriteBytes(temp / "src/after.txt", "after\n");
+    WriteFile(temp / "src/big.bin", RandomBytes(100000, 2));
+    WriteFile(temp / "src/after.txt", "after\n");
     MakeArchive("set.rar", "-m0 -v40k", "big.bin after.txt");
     config::InstallerState.ArchivePath = temp / "set.part1.rar";
 
@@ -98,8 +98,8 @@ TEST_F(RealArchive, VolumesAreNamedAsTheyOpen) {
 }
 
 TEST_F(RealArchive, MissingVolumeIsReportedAndStopsTheRun) {
-    WriteBytes(temp / "src/big.bin", RandomBytes(100000, 3));
-    WriteBytes(temp / "src/after.txt", "after\n");
+    WriteFile(temp / "src/big.bin", RandomBytes(100000, 3));
+    WriteFile(temp / "src/after.txt", "after\n");
     MakeArchive("set.rar", "-m0 -v40k", "big.bin after.txt");
     config::InstallerState.ArchivePath = temp / "set.part1.rar";
     fs::remove(temp / "set.part2.rar");
@@ -152,8 +152,8 @@ TEST_F(RealArchive, DamagedArchivesEndAsTheLibraryReports) {
          },
          {"title: Installing - (data.rar)", "title: Done!"}},
     };
-    WriteBytes(temp / "src/a.bin", RandomBytes(5000, 4));
-    WriteBytes(temp / "src/b.bin", RandomBytes(5000, 5));
+    WriteFile(temp / "src/a.bin", RandomBytes(5000, 4));
+    WriteFile(temp / "src/b.bin", RandomBytes(5000, 5));
     for (const DamageRow &row : rows) {
         SCOPED_TRACE(row.what);
         fs::remove(temp / "data.rar");
@@ -183,8 +183,8 @@ TEST_F(RealArchive, MissingArchiveCannotBeOpened) {
 }
 
 TEST_F(RealArchive, AbortStopsTheEntryAtTheNextBlock) {
-    WriteBytes(temp / "src/huge.bin", RandomBytes(20'000'000, 6));
-    WriteBytes(temp / "src/z.txt", "after\n");
+    WriteFile(temp / "src/huge.bin", RandomBytes(20'000'000, 6));
+    WriteFile(temp / "src/z.txt", "after\n");
     MakeArchive("data.rar", "-m0");
     view.CancelOnPump = 3; // the entry's own pump, then one per block
 

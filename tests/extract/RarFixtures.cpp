@@ -1,7 +1,6 @@
 #include "RarFixtures.h"
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,37 +10,6 @@
 namespace fs = std::filesystem;
 
 namespace extract::test {
-
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "qvx-extract-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
-
-bool RunRar(const std::string &folder, const std::string &arguments) {
-    // rar reads names from the disk with the locale's character set; under
-    // "C" it would store non-ASCII names in a private mapping rather than as
-    // the Unicode text a release archive holds.
-    const std::string command = "cd '" + folder + "' && LC_ALL=C.UTF-8 '" QVX_RAR_PROGRAM "' " +
-                                arguments + " -idq >/dev/null";
-    return std::system(command.c_str()) == 0;
-}
-
-std::string ReadBytes(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::string &path, const std::string &bytes) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 std::string RandomBytes(std::size_t count, unsigned seed) {
     std::mt19937 generator(seed);
@@ -60,7 +28,7 @@ std::map<std::string, std::string> ReadTree(const std::string &root) {
         else if (entry.is_directory())
             tree[relative] = "<dir>";
         else
-            tree[relative] = ReadBytes(entry.path().string());
+            tree[relative] = ReadFile(entry.path().string());
     }
     return tree;
 }

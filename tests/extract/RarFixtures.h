@@ -1,6 +1,8 @@
 #pragma once
 // Helpers that build real archives with the rar program in a temporary
 // folder, and damage or rename their RAR5 blocks afterwards.
+#include "tests/support/TempDir.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -8,28 +10,11 @@
 
 namespace extract::test {
 
-// A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-    const std::string &Path() const { return path_; }
-    // Path() + "/" + relative.
-    std::string operator/(const std::string &relative) const { return path_ + "/" + relative; }
+using testsupport::ReadFile;
+using testsupport::RunRar;
+using testsupport::TempDir;
+using testsupport::WriteFile;
 
-  private:
-    std::string path_;
-};
-
-// Runs "rar <arguments>" (quiet) in the folder; true when rar succeeded.
-bool RunRar(const std::string &folder, const std::string &arguments);
-
-std::string ReadBytes(const std::string &path);
-// Writes the file, creating its missing parent folders.
-void WriteBytes(const std::string &path, const std::string &bytes);
 std::string RandomBytes(std::size_t count, unsigned seed);
 
 // Every file, folder and symbolic link below root, by path relative to root:

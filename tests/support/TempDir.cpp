@@ -2,19 +2,16 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
-#include <vector>
 
 namespace testsupport {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "qvx-test-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr)
+    if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("mkdtemp failed");
-    path_ = buffer.data();
+    path_ = pattern;
 }
 
 TempDir::~TempDir() {
@@ -23,18 +20,25 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::Write(const std::string &relative, const std::string &bytes) const {
-    const std::filesystem::path file = path_ / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
-    return file.string();
+    const std::string file = *this / relative;
+    WriteFile(file, bytes);
+    return file;
 }
 
-std::string TempDir::Read(const std::filesystem::path &file) {
+std::string ReadFile(const std::filesystem::path &file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::filesystem::path &file, const std::string &bytes) {
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+bool RunRar(const std::string &folder, const std::string &arguments) {
+    const std::string command = "cd '" + folder + "' && LC_ALL=C.UTF-8 '" QVX_RAR_PROGRAM "' " +
+                                arguments + " -idq >/dev/null";
+    return std::system(command.c_str()) == 0;
 }
 
 } // namespace testsupport

@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -27,9 +26,7 @@ class ProgressWindowTest : public ::testing::Test {
         CaptureBoxes();
         source.Write("content/a.txt", std::string(200000, 'a'));
         source.Write("content/sub/b.txt", std::string(300000, 'b'));
-        const std::string command = "cd '" + source.Str() + "/content' && rar a -m0 -idq -r '" +
-                                    source.Str() + "/data.rar' a.txt sub >/dev/null";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        ASSERT_TRUE(RunRar(source / "content", "a -m0 -r '" + source / "data.rar" + "' a.txt sub"));
         InstallerState.ArchivePath = source.Str() + "/data.rar";
         InstallerState.DestinationFolder = destination.Str();
     }
