@@ -1,6 +1,7 @@
 #include "WindowSet.h"
 
 #include "platform/Application.h"
+#include "platform/SystemServices.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
 #include "ui/Unit3.h"
@@ -27,6 +28,16 @@ void EnsureWindowSet() {
         Form1->ShowCentred();
         Form1->Activate();
     }
+}
+
+void WindowSetTest::SetUp() {
+    EnsureWindowSet();
+    CaptureBoxes();
+}
+
+void WindowSetTest::TearDown() {
+    platform::SetTickSource({});
+    Form1->hide();
 }
 
 std::vector<platform::MessageBoxRecord> &CapturedBoxes() {

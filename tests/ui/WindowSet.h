@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,14 @@ void CaptureBoxes();
 // Real pointer movement and presses on a widget (at its centre by default).
 void MoveOver(QWidget *widget, QPoint at = QPoint(-1, -1));
 void PressOn(QWidget *widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint(-1, -1));
+
+// Base of the window tests: the window set up and message boxes captured
+// before each test; afterwards the main window hidden (no window may be left
+// open) and the real tick counter back.
+class WindowSetTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
 
 } // namespace testsupport

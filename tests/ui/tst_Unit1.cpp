@@ -25,16 +25,8 @@ using ui::PressedColour;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowSetTest {
   protected:
-    void SetUp() override {
-        EnsureWindowSet();
-        CaptureBoxes();
-    }
-    void TearDown() override {
-        platform::SetTickSource({});
-        Form1->hide();
-    }
     std::vector<platform::Label *> Buttons() const {
         return {Form1->lbl_install, Form1->Label3, Form1->Label4, Form1->Label5};
     }

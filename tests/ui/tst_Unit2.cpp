@@ -19,18 +19,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ProgressWindowTest : public ::testing::Test {
+class ProgressWindowTest : public WindowSetTest {
   protected:
     void SetUp() override {
-        EnsureWindowSet();
-        CaptureBoxes();
+        WindowSetTest::SetUp();
         source.Write("content/a.txt", std::string(200000, 'a'));
         source.Write("content/sub/b.txt", std::string(300000, 'b'));
         ASSERT_TRUE(RunRar(source / "content", "a -m0 -r '" + source / "data.rar" + "' a.txt sub"));
         InstallerState.ArchivePath = source.Str() + "/data.rar";
         InstallerState.DestinationFolder = destination.Str();
     }
-    void TearDown() override { Form1->hide(); }
 
     // Shows the window as "install" does; returns how long the showing took.
     qint64 Show() {

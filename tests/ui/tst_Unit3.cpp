@@ -16,14 +16,8 @@ using ui::PressedColour;
 
 namespace {
 
-class CreditsTest : public ::testing::Test {
+class CreditsTest : public WindowSetTest {
   protected:
-    void SetUp() override {
-        EnsureWindowSet();
-        CaptureBoxes();
-    }
-    void TearDown() override { Form1->hide(); }
-
     // Shows the credits window modally as "install" does and runs the action
     // while it is up.
     void ShowWith(std::function<void()> action) {

@@ -31,16 +31,12 @@ using testsupport::PressOn;
 
 namespace {
 
-class ViewerTest : public ::testing::Test {
+class ViewerTest : public testsupport::WindowSetTest {
   protected:
-    void SetUp() override {
-        testsupport::EnsureWindowSet();
-        testsupport::CaptureBoxes();
-    }
     void TearDown() override {
         TForm4::SetOpenFunction({});
         InstallerState.NfoPath.clear();
-        Form1->hide();
+        WindowSetTest::TearDown();
     }
 
     struct Showing {

@@ -40,17 +40,12 @@ class ShowProbe : public QObject {
     }
 };
 
-class NewFolderWindowTest : public ::testing::Test {
+class NewFolderWindowTest : public WindowSetTest {
   protected:
     void SetUp() override {
-        EnsureWindowSet();
-        CaptureBoxes();
+        WindowSetTest::SetUp();
         InstallerState.DefaultFolderName = "New Game";
         ASSERT_TRUE(selpathForm->dir1->OpenFolder(tree.Str()));
-    }
-    void TearDown() override {
-        platform::SetTickSource({});
-        Form1->hide();
     }
 
     // "install" as far as the selection window, then "makedir" there; the

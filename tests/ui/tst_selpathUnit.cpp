@@ -26,17 +26,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SelectionWindowTest : public ::testing::Test {
+class SelectionWindowTest : public WindowSetTest {
   protected:
     void SetUp() override {
-        EnsureWindowSet();
-        CaptureBoxes();
+        WindowSetTest::SetUp();
         InstallerState.DefaultFolderName = "New Game";
         for (const char *name : {"beta", "Alpha", "sub"})
             fs::create_directory(tree.Path() / name);
         ASSERT_TRUE(selpathForm->dir1->OpenFolder(tree.Str()));
     }
-    void TearDown() override { Form1->hide(); }
 
     // Shows the selection window the way "install" does and runs the body
     // while it is up; the body must close it. Answers what ChooseDestination
