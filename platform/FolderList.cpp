@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Fonts.h"
+#include "SystemServices.h"
 #include "Text.h"
 
 #include <QKeyEvent>
@@ -10,7 +11,6 @@
 #include <QStyledItemDelegate>
 
 #include <dirent.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,15 +23,10 @@ namespace {
 constexpr int kItemHeight = 16;
 constexpr int kIndentStep = 10;
 
-bool IsFolder(const std::string &path) {
-    struct stat st {};
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 // "Entering" a folder here means being able to list it: a folder the list
 // could not read would show no sub-folders and offer nothing to open.
 bool CanList(const std::string &path) {
-    if (!IsFolder(path))
+    if (!DirectoryExists(path))
         return false;
     DIR *dir = opendir(path.c_str());
     if (dir == nullptr)
@@ -94,7 +89,7 @@ std::vector<std::string> VisibleSubFolders(const std::string &folder) {
         // what the name leads to.
         const bool folderEntry =
             entry->d_type == DT_DIR || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
-                                        IsFolder(Joined(folder, name)));
+                                        DirectoryExists(Joined(folder, name)));
         if (folderEntry)
             names.push_back(name);
     }

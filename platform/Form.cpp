@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -93,10 +94,21 @@ void Form::Show() {
     RaiseWindow(this);
 }
 
+void Form::CentreOnScreen() {
+    // The frame is centred (as far as the window system has told its size
+    // yet), but never with its top left corner outside the work area, where
+    // a title bar could not be reached.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect full = screen->geometry();
+    const QRect work = screen->availableGeometry();
+    const QSize outer = frameGeometry().size();
+    const int left = full.x() + (full.width() - outer.width()) / 2;
+    const int top = full.y() + (full.height() - outer.height()) / 2;
+    move(std::max(left, work.left()), std::max(top, work.top()));
+}
+
 void Form::ShowCentred() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move(screen.x() + (screen.width() - width()) / 2,
-         screen.y() + (screen.height() - height()) / 2);
+    CentreOnScreen();
     Show();
 }
 

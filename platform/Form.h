@@ -52,7 +52,9 @@ class Form : public QWidget {
     // Makes the window visible (FormShow runs) and brings it to the front.
     void Show();
 
-    // Shows the window centred on the primary screen.
+    // Places the window centred on the primary screen.
+    void CentreOnScreen();
+    // Centres the window, then shows it.
     void ShowCentred();
 
     // Brings the window to the front, gives it the input focus and runs its

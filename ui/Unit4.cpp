@@ -4,13 +4,10 @@
 #include "platform/Fonts.h"
 #include "platform/Text.h"
 
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
@@ -187,14 +184,5 @@ void TForm4::FormShow() {
     if (shownBefore_)
         return;
     shownBefore_ = true;
-    // The frame is centred on the screen (as far as the window system has
-    // told its size yet), but never with the title bar above the top of the
-    // work area, where the user could not reach it.
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QRect full = screen->geometry();
-    const QRect work = screen->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    const int left = full.x() + (full.width() - outer.width()) / 2;
-    const int top = full.y() + (full.height() - outer.height()) / 2;
-    move(std::max(left, work.left()), std::max(top, work.top()));
+    CentreOnScreen();
 }
