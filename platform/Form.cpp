@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -49,6 +50,19 @@ void Form::SetClientSize(int width, int height) {
         setFixedSize(width, height);
     else
         resize(width, height);
+}
+
+void Form::SetBackground(QColor colour) {
+    background_ = colour;
+    update();
+}
+
+// Painted here rather than through the palette, which the child controls
+// (edit, lists) would inherit.
+void Form::paintEvent(QPaintEvent *event) {
+    if (background_.isValid())
+        QPainter(this).fillRect(rect(), background_);
+    QWidget::paintEvent(event);
 }
 
 void Form::SetCaption(const std::string &caption) {

@@ -1,6 +1,7 @@
 #pragma once
 // A top-level window of the program: frame, client size, position, caption,
 // key preview, the window-wide handlers and classic modal showing.
+#include <QColor>
 #include <QWidget>
 #include <string>
 
@@ -19,6 +20,8 @@ class Form : public QWidget {
     // client size and cannot be resized.
     void SetFrame(Frame frame);
     void SetClientSize(int width, int height);
+    // Fills the window's own surface, where no element lies, with the colour.
+    void SetBackground(QColor colour);
 
     int Left() const { return x(); }
     int Top() const { return y(); }
@@ -78,6 +81,7 @@ class Form : public QWidget {
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
   private:
     void AttachToMainWindow();
@@ -89,6 +93,7 @@ class Form : public QWidget {
     bool inModal_ = false;
     bool isMainForm_ = false;
     int modalResult_ = mrNone;
+    QColor background_; // invalid: the platform's face colour
 };
 
 } // namespace platform

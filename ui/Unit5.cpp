@@ -7,7 +7,6 @@
 #include "platform/Text.h"
 #include "selpathUnit.h"
 
-#include <QPainter>
 #include <limits>
 
 using config::InstallerState;
@@ -18,6 +17,7 @@ TForm5 *Form5 = nullptr;
 TForm5::TForm5() {
     SetCaption("Form5");
     SetClientSize(326, 120);
+    SetBackground(Qt::black);
 
     // Created bottom to top: later widgets lie over earlier ones.
     Image1 = MakePlate(this, 254, 94);
@@ -40,10 +40,6 @@ TForm5::TForm5() {
     Label3->OnMouseMove([this] { Label3MouseMove(); });
     Label2->OnMouseDown([this] { Label2MouseDown(); });
     Label3->OnMouseDown([this] { Label3MouseDown(); });
-}
-
-void TForm5::paintEvent(QPaintEvent *) {
-    QPainter(this).fillRect(rect(), Qt::black);
 }
 
 // The proposed name is selected, so typing replaces it.

@@ -34,9 +34,6 @@ class TForm5 : public platform::Form {
     void Label2MouseDown();
     void Label3MouseDown(); // "cancel"
 
-  protected:
-    void paintEvent(QPaintEvent *event) override;
-
   private:
     void ResetButtons();
     // Hands the name back, shows the folder selection window again, closes.

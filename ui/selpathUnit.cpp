@@ -10,7 +10,6 @@
 #include "platform/Text.h"
 
 #include <QLineEdit>
-#include <QPainter>
 
 using config::InstallerState;
 using namespace ui;
@@ -20,6 +19,7 @@ TselpathForm *selpathForm = nullptr;
 TselpathForm::TselpathForm() {
     SetCaption("Select installation directory..");
     SetClientSize(326, 300);
+    SetBackground(Qt::black);
 
     // Created bottom to top: later widgets lie over earlier ones.
     Shape1 = new platform::Shape(this, QRect(1, 1, 325, 25), Qt::white, Qt::black);
@@ -48,10 +48,6 @@ TselpathForm::TselpathForm() {
     Label2->OnMouseDown([this] { Label2MouseDown(); });
     Label3->OnMouseDown([this] { Label3MouseDown(); });
     Label4->OnMouseDown([this] { Label4MouseDown(); });
-}
-
-void TselpathForm::paintEvent(QPaintEvent *) {
-    QPainter(this).fillRect(rect(), Qt::black);
 }
 
 void TselpathForm::FormShow() {

@@ -49,9 +49,6 @@ class TselpathForm : public platform::Form {
     // afterwards, however the new folder window was closed.
     bool AskNewFolderName();
 
-  protected:
-    void paintEvent(QPaintEvent *event) override;
-
   private:
     void ResetButtons();
 };
