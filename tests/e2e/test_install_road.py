@@ -141,18 +141,23 @@ class InstallRoad(ReleaseCase):
                 self.assertTrue(filecmp.cmp(os.path.join(self.content, name),
                                             os.path.join(self.target, name), shallow=False))
 
+    def dismiss_error_box(self, picture):
+        """Waits for the "Error" box, keeps a picture of it, and presses its
+        OK button with Enter (keys go to the window under the pointer)."""
+        box = self.screen.wait_for_window("Error")
+        time.sleep(0.3)
+        self.screen.save(os.path.join(self.folder, picture))
+        bx, by, bw, bh = self.screen.geometry(box)
+        self.screen.move(bx + bw // 2, by + bh // 2)
+        self.screen.key("Return")
+        self.screen.wait_for_window("Error", gone=True)
+
     def test_missing_archive_then_missing_folder_messages(self):
         self.write("install.ini", "[FLAGS]\nSOURCE=absent.rar\n")
         self.start()
         self.choose_target()
         self.screen.click(*self.selpath(38, 284))
-        box = self.screen.wait_for_window("Error")
-        time.sleep(0.3)
-        self.screen.save(os.path.join(self.folder, "missing-archive.png"))
-        bx, by, bw, bh = self.screen.geometry(box)
-        self.screen.move(bx + bw // 2, by + bh // 2)
-        self.screen.key("Return")
-        self.screen.wait_for_window("Error", gone=True)
+        self.dismiss_error_box("missing-archive.png")
 
         # No progress and no credits window after the message.
         names = [self.screen.window_name(w) for w in self.screen.visible_windows()]
@@ -167,13 +172,7 @@ class InstallRoad(ReleaseCase):
         self.choose_target()
         os.rmdir(self.target)
         self.screen.click(*self.selpath(38, 284))
-        box = self.screen.wait_for_window("Error")
-        time.sleep(0.3)
-        self.screen.save(os.path.join(self.folder, "missing-folder.png"))
-        bx, by, bw, bh = self.screen.geometry(box)
-        self.screen.move(bx + bw // 2, by + bh // 2)
-        self.screen.key("Return")
-        self.screen.wait_for_window("Error", gone=True)
+        self.dismiss_error_box("missing-folder.png")
 
 
 if __name__ == "__main__":
